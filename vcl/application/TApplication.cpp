@@ -1,0 +1,85 @@
+#include "vcl/application/TApplication.h"
+
+#include "vcl/application/ErrorText.h"
+#include "vcl/application/InvokeHandler.h"
+#include "vcl/forms/TForm.h"
+#include "vcl/sysutils/Exception.h"
+#include "vcl/windows/WinApi.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication()
+{
+    Application = this;
+    // Only Terminate ends the loop: an error box closing last must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.xpm")));
+}
+
+TApplication::~TApplication()
+{
+    // The main form goes last, as it was created first.
+    while (!forms_.empty())
+        forms_.pop_back();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::SetTitle(const AnsiString& title)
+{
+    title_ = title;
+    const QString name = QString::fromStdString(title);
+    QCoreApplication::setApplicationName(name);
+    QGuiApplication::setDesktopFileName(name);
+}
+
+void TApplication::AdoptForm(TForm* form)
+{
+    forms_.emplace_back(form);
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void TApplication::Run()
+{
+    if (mainForm_)
+        QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ShowException(const std::exception& error) const
+{
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    const AnsiString text = ErrorBoxText(own ? own->Message() : AnsiString(error.what()));
+    MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void ShowHandlerError(std::exception_ptr error) noexcept
+{
+    try {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            if (!Application)
+                throw;
+            Application->ShowException(e);
+        } catch (...) {
+            if (!Application)
+                throw;
+            Application->ShowException(Exception("不明なエラー"));
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "moravin: %s\n", e.what());
+    } catch (...) {
+        std::fputs("moravin: an error could not be shown\n", stderr);
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TControl;
+
+// Creates a control of a registered class (TLabel, TEdit, TButton) as a child
+// of parent; nullptr for a class that is not registered.
+TControl* CreateControl(const QString& className, QWidget* parent);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "vcl/controls/TControl.h"
+
+#include <QPushButton>
+
+// A push button. OnClick runs on a mouse click and on Space while it has the
+// focus. It is never a default button.
+class TButton : public QPushButton, public TControl {
+    Q_OBJECT
+public:
+    static constexpr const char* StaticClassName = "TButton";
+
+    explicit TButton(QWidget* parent);
+
+    const char* ClassName() const override { return StaticClassName; }
+    QWidget* Widget() override { return this; }
+
+    TNotifyEvent OnClick;
+
+    void SetProperty(const QString& property, const PropertyValue& value) override;
+    void SetEvent(const QString& event, const EventHandler& handler,
+                  const QString& location) override;
+};
