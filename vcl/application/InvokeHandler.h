@@ -8,8 +8,7 @@ void ShowHandlerError(std::exception_ptr error) noexcept;
 
 // Calls an event handler on behalf of the library. Errors never travel into
 // Qt's event loop: whatever the handler throws is caught here and shown.
-template <class Handler>
-void InvokeHandler(Handler&& handler) noexcept
+template <class Handler> void InvokeHandler(Handler&& handler) noexcept
 {
     try {
         handler();

@@ -18,10 +18,9 @@ QString DisplayProblem()
 {
     const QByteArray display = qgetenv("DISPLAY");
     if (platformProblem.contains(QLatin1String("could not connect to display"))) {
-        return display.isEmpty()
-                   ? QStringLiteral("cannot connect to a display: DISPLAY is not set")
-                   : QStringLiteral("cannot connect to the display %1")
-                         .arg(QString::fromLocal8Bit(display));
+        return display.isEmpty() ? QStringLiteral("cannot connect to a display: DISPLAY is not set")
+                                 : QStringLiteral("cannot connect to the display %1")
+                                       .arg(QString::fromLocal8Bit(display));
     }
     return platformProblem;
 }
@@ -41,8 +40,8 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context,
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (platform && type != QtDebugMsg && type != QtInfoMsg) {
-        if (platformProblem.isEmpty())
+    if (platform) {
+        if (platformProblem.isEmpty() && (type == QtWarningMsg || type == QtCriticalMsg))
             platformProblem = message;
         return;
     }

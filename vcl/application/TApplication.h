@@ -32,8 +32,7 @@ public:
 
     // Creates a form owned by the application. The reference holds the new
     // object before its construction runs; it is emptied if construction fails.
-    template <class Form>
-    void CreateForm(Form*& reference);
+    template <class Form> void CreateForm(Form*& reference);
 
     TForm* MainForm() const { return mainForm_; }
 
@@ -59,8 +58,7 @@ private:
 // The one application object, while it exists.
 extern TApplication* Application;
 
-template <class Form>
-void TApplication::CreateForm(Form*& reference)
+template <class Form> void TApplication::CreateForm(Form*& reference)
 {
     void* storage = ::operator new(sizeof(Form));
     reference = static_cast<Form*>(storage);

@@ -6,13 +6,17 @@
 
 namespace {
 
-template <class Control>
-bool Is(const QString& className)
+template <class Control> bool Is(const QString& className)
 {
     return className == QLatin1String(Control::StaticClassName);
 }
 
 } // namespace
+
+bool IsControlClass(const QString& className)
+{
+    return Is<TLabel>(className) || Is<TEdit>(className) || Is<TButton>(className);
+}
 
 TControl* CreateControl(const QString& className, QWidget* parent)
 {

@@ -23,8 +23,7 @@ void TButton::SetProperty(const QString& property, const PropertyValue& value)
         TControl::SetProperty(property, value);
 }
 
-void TButton::SetEvent(const QString& event, const EventHandler& handler,
-                       const QString& location)
+void TButton::SetEvent(const QString& event, const EventHandler& handler, const QString& location)
 {
     if (event != QLatin1String("OnClick"))
         return TControl::SetEvent(event, handler, location);

@@ -47,9 +47,8 @@ void TEdit::SetEvent(const QString& event, const EventHandler& handler, const QS
     if (event != QLatin1String("OnKeyPress"))
         return TControl::SetEvent(event, handler, location);
     if (!std::holds_alternative<TKeyPressEvent>(handler))
-        throw Exception(QStringLiteral("%1: OnKeyPress needs a key-press handler")
-                            .arg(location)
-                            .toStdString());
+        throw Exception(
+            QStringLiteral("%1: OnKeyPress needs a key-press handler").arg(location).toStdString());
     OnKeyPress = std::get<TKeyPressEvent>(handler);
 }
 

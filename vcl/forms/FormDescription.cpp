@@ -41,9 +41,8 @@ public:
             }
         }
         if (!haveForm)
-            throw Exception(QStringLiteral("%1: no form in the description")
-                                .arg(sourceName_)
-                                .toStdString());
+            throw Exception(
+                QStringLiteral("%1: no form in the description").arg(sourceName_).toStdString());
         return description;
     }
 

@@ -22,16 +22,17 @@ bool IsEvent(const QString& property)
 TControl& CreateBoundControl(TForm& form, const StoredObject& stored,
                              const PublishedMembers& members)
 {
+    if (!IsControlClass(stored.className))
+        Fail(stored.location, QStringLiteral("unknown class %1").arg(stored.className));
     const auto* field = members.FindField(stored.name);
     if (!field)
-        Fail(stored.location, QStringLiteral("%1 has no field %2")
-                                  .arg(QLatin1String(form.ClassName()), stored.name));
+        Fail(
+            stored.location,
+            QStringLiteral("%1 has no field %2").arg(QLatin1String(form.ClassName()), stored.name));
     if (field->className != stored.className)
         Fail(stored.location, QStringLiteral("the field %1 is a %2, not a %3")
                                   .arg(stored.name, field->className, stored.className));
     TControl* control = CreateControl(stored.className, form.ClientArea());
-    if (!control)
-        Fail(stored.location, QStringLiteral("unknown class %1").arg(stored.className));
     control->SetName(stored.name);
     control->Widget()->setObjectName(stored.name);
     form.AdoptControl(control);

@@ -40,8 +40,7 @@ public:
         return *this;
     }
 
-    template <class Form>
-    PublishedMembers& Method(const char* name, void (Form::*method)(TObject*))
+    template <class Form> PublishedMembers& Method(const char* name, void (Form::*method)(TObject*))
     {
         methods_.push_back({QString::fromLatin1(name), [method](TForm& form) -> EventHandler {
                                 auto* self = &static_cast<Form&>(form);

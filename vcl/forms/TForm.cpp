@@ -63,9 +63,8 @@ void TForm::SetProperty(const QString& property, const PropertyValue& value)
                                 .arg(value.Location(), value.ToIdentifier())
                                 .toStdString());
         QPalette colours = palette();
-        colours.setColor(property == QLatin1String("Color") ? QPalette::Window
-                                                             : QPalette::WindowText,
-                         *colour);
+        colours.setColor(
+            property == QLatin1String("Color") ? QPalette::Window : QPalette::WindowText, *colour);
         setPalette(colours);
     } else if (property == QLatin1String("Font.Name")) {
         font_.SetName(value.ToString());
@@ -122,9 +121,8 @@ std::vector<TControl*> TForm::TabOrderList() const
     std::vector<TControl*> order;
     std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(order),
                  [](TControl* control) { return control->IsWindowed(); });
-    std::stable_sort(order.begin(), order.end(), [](TControl* a, TControl* b) {
-        return a->TabOrder() < b->TabOrder();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
     return order;
 }
 
@@ -154,7 +152,8 @@ void TForm::SelectNext(TControl* current, bool forward)
     // the first (backwards: at the first, so it begins with the last).
     const std::ptrdiff_t start = at != order.end() ? at - order.begin() : forward ? count - 1 : 0;
     for (std::ptrdiff_t step = 1; step <= count; ++step) {
-        const std::ptrdiff_t position = ((start + (forward ? step : -step)) % count + count) % count;
+        const std::ptrdiff_t position =
+            ((start + (forward ? step : -step)) % count + count) % count;
         TControl* candidate = order[std::size_t(position)];
         if (CanFocus(candidate)) {
             candidate->Widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);

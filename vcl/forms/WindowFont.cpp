@@ -9,9 +9,9 @@ namespace {
 const QStringList& JapaneseGothics()
 {
     static const QStringList faces = {
-        QStringLiteral("IPAPGothic"),        QStringLiteral("IPAexGothic"),
-        QStringLiteral("Noto Sans CJK JP"),  QStringLiteral("VL PGothic"),
-        QStringLiteral("TakaoPGothic"),      QStringLiteral("IPAGothic"),
+        QStringLiteral("IPAPGothic"),       QStringLiteral("IPAexGothic"),
+        QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+        QStringLiteral("TakaoPGothic"),     QStringLiteral("IPAGothic"),
     };
     return faces;
 }
