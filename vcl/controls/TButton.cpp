@@ -4,6 +4,8 @@
 #include "vcl/forms/PropertyValue.h"
 #include "vcl/sysutils/Exception.h"
 
+#include <QKeyEvent>
+
 TButton::TButton(QWidget* parent) : QPushButton(parent)
 {
     setAutoDefault(false);
@@ -31,4 +33,16 @@ void TButton::SetEvent(const QString& event, const EventHandler& handler, const 
         throw Exception(
             QStringLiteral("%1: OnClick needs a notify handler").arg(location).toStdString());
     OnClick = std::get<TNotifyEvent>(handler);
+}
+
+// Qt's push buttons outside a dialog ignore Enter; this one takes it as a click,
+// but only without Shift, Ctrl or Alt, and only once per press.
+void TButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QPushButton::keyPressEvent(event);
+    event->accept();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && !event->isAutoRepeat())
+        click();
 }

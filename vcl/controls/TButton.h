@@ -4,8 +4,9 @@
 
 #include <QPushButton>
 
-// A push button. OnClick runs on a mouse click and on Space while it has the
-// focus. It is never a default button.
+// A push button. OnClick runs on a mouse click, and on Space or on Enter held
+// without Shift, Ctrl or Alt while it has the focus. It is never a default
+// button: Enter in another control does not press it.
 class TButton : public QPushButton, public TControl {
     Q_OBJECT
 public:
@@ -21,4 +22,7 @@ public:
     void SetProperty(const QString& property, const PropertyValue& value) override;
     void SetEvent(const QString& event, const EventHandler& handler,
                   const QString& location) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

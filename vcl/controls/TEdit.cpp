@@ -2,9 +2,11 @@
 
 #include "vcl/application/InvokeHandler.h"
 #include "vcl/controls/LineBreakFilter.h"
+#include "vcl/controls/TypedCharacter.h"
 #include "vcl/forms/PropertyValue.h"
 #include "vcl/sysutils/Exception.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 #include <limits>
@@ -15,13 +17,42 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent)
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new LineBreakFilter(this));
     setFocusPolicy(Qt::StrongFocus);
-    // The selection is not shown while the field lacks the focus.
+    ShowSelection(false);
+}
+
+// A selection made while the field lacks the focus (the calculation selects the
+// result to copy it) is drawn in the field's own colours, so it does not show.
+void TEdit::ShowSelection(bool shown)
+{
     QPalette colours = palette();
-    colours.setColor(QPalette::Inactive, QPalette::Highlight,
-                     colours.color(QPalette::Inactive, QPalette::Base));
-    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     colours.color(QPalette::Inactive, QPalette::Text));
+    const QPalette standard = QApplication::palette(this);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Highlight,
+                         standard.color(group, shown ? QPalette::Highlight : QPalette::Base));
+        colours.setColor(group, QPalette::HighlightedText,
+                         standard.color(group, shown ? QPalette::HighlightedText : QPalette::Text));
+    }
     setPalette(colours);
+}
+
+void TEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    ShowSelection(true);
+    const Qt::FocusReason reason = event->reason();
+    const bool returning =
+        focusOnlyLent_ && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
+    focusOnlyLent_ = false;
+    if (reason != Qt::MouseFocusReason && !returning)
+        selectAll();
+}
+
+void TEdit::focusOutEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    focusOnlyLent_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    QLineEdit::focusOutEvent(event);
+    ShowSelection(false);
 }
 
 AnsiString TEdit::Text() const
@@ -81,12 +112,11 @@ LRESULT TEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 // field does; the handler may swallow it (Key = 0) or put another in its place.
 void TEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text();
-    const bool singleByte = typed.size() == 1 && typed[0].unicode() < 0x80;
-    if (!OnKeyPress || !singleByte)
+    const std::optional<char> typed = TypedCharacter(*event);
+    if (!OnKeyPress || !typed)
         return QLineEdit::keyPressEvent(event);
 
-    const char original = char(typed[0].unicode());
+    const char original = *typed;
     char key = original;
     InvokeHandler([&] { OnKeyPress(this, key); });
     if (key == original)
