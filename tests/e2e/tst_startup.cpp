@@ -45,6 +45,7 @@ void TestStartup::closingEndsWithCodeZero_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("exit button") << u"button"_s;
+    QTest::newRow("exit button by keyboard") << u"keyboard"_s;
     QTest::newRow("close box") << u"close box"_s;
     QTest::newRow("Alt+F4") << u"alt+F4"_s;
 }
@@ -65,6 +66,9 @@ void TestStartup::closingEndsWithCodeZero()
         // The middle of 終了, at 224, 144, 57 × 25 in the client area.
         session_.Tool(u"xdotool"_s, {u"mousemove"_s, u"--window"_s, window, u"252"_s, u"156"_s,
                                      u"click"_s, u"1"_s});
+    } else if (way == u"keyboard") {
+        // From the size field, Shift+Tab wraps around to 終了.
+        session_.Tool(u"xdotool"_s, {u"key"_s, u"--delay"_s, u"30"_s, u"shift+Tab"_s, u"Return"_s});
     } else if (way == u"close box") {
         // openbox puts the close box at the right end of the title bar.
         QVERIFY(XSession::WaitFor([&] { return session_.FrameExtents(window).size() == 4; }));
