@@ -179,6 +179,8 @@ void XSession::SetClipboard(const QString& text)
         Launch(QStringLiteral("xclip"),
                {QStringLiteral("-i"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     xclip->write(text.toUtf8());
+    // There is no event loop to write in the background: write it all now.
+    xclip->waitForBytesWritten(3000);
     xclip->closeWriteChannel();
     WaitFor([&] { return Clipboard() == text; }, 5000);
 }
