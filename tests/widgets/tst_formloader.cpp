@@ -75,6 +75,23 @@ const char* const validDescription = "# a comment\n"
                                      "    TabOrder = 1\n"
                                      "    OnClick = Button1Click\n";
 
+// Records whether the application's reference to it was set before its
+// construction ran; fails its construction on request.
+class TProbeForm : public TForm {
+public:
+    static inline TProbeForm* reference = nullptr;
+    static inline bool failConstruction = false;
+    bool referenceSetFirst = false;
+
+    explicit TProbeForm(TObject* owner) : TForm(owner)
+    {
+        referenceSetFirst = reference == this;
+        if (failConstruction)
+            throw Exception("construction failed");
+    }
+    const char* ClassName() const override { return "TProbeForm"; }
+};
+
 QString WithControl(const QString& control)
 {
     return QStringLiteral("form Fixture: TFixtureForm\n    Visible = false\n") + control;
@@ -90,6 +107,7 @@ private Q_SLOTS:
     void handlerErrorsGoToTheErrorBox();
     void rejectsWhatDoesNotFit_data();
     void rejectsWhatDoesNotFit();
+    void createFormSetsTheReferenceFirst();
 
 private:
     std::unique_ptr<TApplication> application_;
@@ -180,6 +198,20 @@ void TestFormLoader::rejectsWhatDoesNotFit()
     } catch (const Exception& e) {
         QCOMPARE(QString::fromStdString(e.Message()), error);
     }
+}
+
+void TestFormLoader::createFormSetsTheReferenceFirst()
+{
+    Application->CreateForm(TProbeForm::reference);
+    QVERIFY(TProbeForm::reference);
+    QVERIFY(TProbeForm::reference->referenceSetFirst);
+    QCOMPARE(Application->MainForm(), TProbeForm::reference);
+
+    TProbeForm* first = TProbeForm::reference;
+    TProbeForm::failConstruction = true;
+    QVERIFY_THROWS_EXCEPTION(Exception, Application->CreateForm(TProbeForm::reference));
+    QCOMPARE(TProbeForm::reference, nullptr);
+    QCOMPARE(Application->MainForm(), first);
 }
 
 QTEST_MAIN(TestFormLoader)
