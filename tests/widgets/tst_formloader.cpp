@@ -159,7 +159,7 @@ void TestFormLoader::rejectsWhatDoesNotFit_data()
         << QStringLiteral("FIXTURE, line 4: TFixtureForm has no handler Button9Click");
     QTest::newRow("handler of the wrong type")
         << WithControl(QStringLiteral("control Button1: TButton\n    OnClick = Edit1KeyPress\n"))
-        << QStringLiteral("FIXTURE, line 4: OnClick needs a notify handler");
+        << QStringLiteral("FIXTURE, line 4: OnClick takes a handler of another type");
     QTest::newRow("event the class lacks")
         << WithControl(QStringLiteral("control Button1: TButton\n    OnKeyPress = Edit1KeyPress\n"))
         << QStringLiteral("FIXTURE, line 4: TButton has no property OnKeyPress");

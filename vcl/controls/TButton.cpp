@@ -2,7 +2,6 @@
 
 #include "vcl/application/InvokeHandler.h"
 #include "vcl/forms/PropertyValue.h"
-#include "vcl/sysutils/Exception.h"
 
 #include <QKeyEvent>
 
@@ -29,10 +28,7 @@ void TButton::SetEvent(const QString& event, const EventHandler& handler, const 
 {
     if (event != QLatin1String("OnClick"))
         return TControl::SetEvent(event, handler, location);
-    if (!std::holds_alternative<TNotifyEvent>(handler))
-        throw Exception(
-            QStringLiteral("%1: OnClick needs a notify handler").arg(location).toStdString());
-    OnClick = std::get<TNotifyEvent>(handler);
+    AssignHandler(OnClick, handler, event, location);
 }
 
 // Qt's push buttons outside a dialog ignore Enter; this one takes it as a click,

@@ -38,3 +38,10 @@ void TControl::UnknownProperty(const QString& property, const QString& location)
                         .arg(location, QLatin1String(ClassName()), property)
                         .toStdString());
 }
+
+void TControl::WrongHandlerType(const QString& event, const QString& location)
+{
+    throw Exception(QStringLiteral("%1: %2 takes a handler of another type")
+                        .arg(location, event)
+                        .toStdString());
+}

@@ -33,6 +33,18 @@ public:
                           const QString& location);
 
 protected:
+    // Stores the handler into the event's field, or raises Exception naming
+    // the place when the handler is of another type than the event takes.
+    template <class Handler>
+    static void AssignHandler(Handler& field, const EventHandler& handler, const QString& event,
+                              const QString& location)
+    {
+        if (!std::holds_alternative<Handler>(handler))
+            WrongHandlerType(event, location);
+        field = std::get<Handler>(handler);
+    }
+
+    [[noreturn]] static void WrongHandlerType(const QString& event, const QString& location);
     [[noreturn]] void UnknownProperty(const QString& property, const QString& location) const;
 
 private:

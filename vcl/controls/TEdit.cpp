@@ -4,7 +4,6 @@
 #include "vcl/controls/LineBreakFilter.h"
 #include "vcl/controls/TypedCharacter.h"
 #include "vcl/forms/PropertyValue.h"
-#include "vcl/sysutils/Exception.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -77,10 +76,7 @@ void TEdit::SetEvent(const QString& event, const EventHandler& handler, const QS
 {
     if (event != QLatin1String("OnKeyPress"))
         return TControl::SetEvent(event, handler, location);
-    if (!std::holds_alternative<TKeyPressEvent>(handler))
-        throw Exception(
-            QStringLiteral("%1: OnKeyPress needs a key-press handler").arg(location).toStdString());
-    OnKeyPress = std::get<TKeyPressEvent>(handler);
+    AssignHandler(OnKeyPress, handler, event, location);
 }
 
 LRESULT TEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
