@@ -8,9 +8,9 @@ namespace {
 
 class Parser {
 public:
-    Parser(const QString& text, const QString& sourceName) : sourceName_(sourceName)
+    Parser(const QString& text, const QString& sourceName)
+        : sourceName_(sourceName), lines_(text.split(QLatin1Char('\n')))
     {
-        lines_ = text.split(QLatin1Char('\n'));
     }
 
     FormDescription Run()
