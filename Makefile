@@ -1,5 +1,8 @@
 # make run: install what is missing, build, start the program.
-# make test: the same set-up, then every test through ctest.
+# make test: the same set-up, then every test through ctest; then the whole
+# suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (preset asan), and each fuzz target for a bounded number of inputs (preset
+# fuzz). The longer fuzz run is described in fuzz/README.md.
 PRESET ?= default
 BUILD_DIR := build
 
@@ -19,6 +22,12 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -101,10 +101,24 @@ QProcessEnvironment XSession::Environment() const
     return environment;
 }
 
+QProcessEnvironment XSession::Environment(const QProcessEnvironment& extra) const
+{
+    QProcessEnvironment environment = Environment();
+    environment.insert(extra);
+    return environment;
+}
+
 QProcess* XSession::Launch(const QString& program, const QStringList& arguments)
 {
+    return Launch(program, arguments, {});
+}
+
+QProcess* XSession::Launch(const QString& program, const QStringList& arguments,
+                           const QProcessEnvironment& extra, QProcess::ProcessChannelMode channels)
+{
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(Environment());
+    process->setProcessEnvironment(Environment(extra));
+    process->setProcessChannelMode(channels);
     process->start(program, arguments);
     process->waitForStarted(5000);
     programs_.push_back(std::move(process));
@@ -113,8 +127,14 @@ QProcess* XSession::Launch(const QString& program, const QStringList& arguments)
 
 QString XSession::Tool(const QString& program, const QStringList& arguments, int* exitCode)
 {
+    return Tool(program, arguments, {}, exitCode);
+}
+
+QString XSession::Tool(const QString& program, const QStringList& arguments,
+                       const QProcessEnvironment& extra, int* exitCode)
+{
     QProcess tool;
-    tool.setProcessEnvironment(Environment());
+    tool.setProcessEnvironment(Environment(extra));
     tool.start(program, arguments);
     tool.closeWriteChannel();
     const bool finished = tool.waitForFinished(10000);

@@ -31,9 +31,16 @@ public:
 
     // Starts a program on this display; the session ends it should it still run.
     QProcess* Launch(const QString& program, const QStringList& arguments = {});
+    // The same with further variables, which override the session's own, and
+    // the given handling of its output.
+    QProcess* Launch(const QString& program, const QStringList& arguments,
+                     const QProcessEnvironment& extra,
+                     QProcess::ProcessChannelMode channels = QProcess::SeparateChannels);
 
     // Runs a tool on this display and returns its standard output, trimmed.
     QString Tool(const QString& program, const QStringList& arguments, int* exitCode = nullptr);
+    QString Tool(const QString& program, const QStringList& arguments,
+                 const QProcessEnvironment& extra, int* exitCode = nullptr);
 
     // Top-level client windows whose name matches the pattern exactly.
     QStringList Windows(const QString& name, qint64 pid = 0);
@@ -52,6 +59,7 @@ public:
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 
 private:
+    QProcessEnvironment Environment(const QProcessEnvironment& extra) const;
     bool StartServer(QString* error);
     bool StartWindowManager(QString* error);
 

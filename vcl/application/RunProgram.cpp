@@ -5,6 +5,7 @@
 #include "vcl/sysutils/Exception.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,22 @@ void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context,
         previousHandler(type, context, message);
 }
 
+// The window's captions are Japanese, and without a font for them it would come
+// up blank. Fontconfig falls back to its built-in settings when the font
+// configuration is missing or malformed, but one that it reads and that lists
+// no usable fonts leaves no font at all.
+QString FontProblem()
+{
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+        return {};
+    QString problem = QStringLiteral("no font for Japanese text is available; check the font "
+                                     "configuration");
+    const QByteArray file = qgetenv("FONTCONFIG_FILE");
+    if (!file.isEmpty())
+        problem += QStringLiteral(" (FONTCONFIG_FILE=%1)").arg(QString::fromLocal8Bit(file));
+    return problem;
+}
+
 } // namespace
 
 int RunProgram(int argc, char* argv[], void (*startUp)())
@@ -56,6 +73,10 @@ int RunProgram(int argc, char* argv[], void (*startUp)())
     previousHandler = qInstallMessageHandler(StartUpMessageHandler);
     QApplication qtApplication(argc, argv);
     qInstallMessageHandler(previousHandler);
+    if (const QString problem = FontProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "moravin: %s\n", qPrintable(problem));
+        return 1;
+    }
 
     TApplication application;
     try {

@@ -13,12 +13,31 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+// The icon is compiled into the program. A build without it, or with one Qt
+// cannot read, still runs, its windows with the desktop's default icon; the
+// fault is told on standard error, as it points to a broken build.
+void SetApplicationIcon()
+{
+    static const char* const resource = ":/icons/MAINICON.xpm";
+    const QIcon icon(QString::fromLatin1(resource));
+    if (icon.pixmap(QSize(32, 32)).isNull()) {
+        std::fprintf(stderr, "moravin: the application icon %s is missing or unreadable\n",
+                     resource);
+        return;
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+} // namespace
+
 TApplication::TApplication()
 {
     Application = this;
     // Only Terminate ends the loop: an error box closing last must not.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.xpm")));
+    SetApplicationIcon();
 }
 
 TApplication::~TApplication()
