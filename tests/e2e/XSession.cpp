@@ -53,10 +53,14 @@ bool XSession::StartServer(QString* error)
         display_ = QStringLiteral(":%1").arg(number);
         server_ = std::make_unique<QProcess>();
         server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // -noreset: by default the server resets when its last client goes,
+        // and a client that connects meanwhile (openbox, right after the
+        // xdpyinfo that found the server up) is turned away.
         server_->start(QStringLiteral("Xvfb"),
                        {display_, QStringLiteral("-screen"), QStringLiteral("0"),
                         QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96")});
+                        QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96"),
+                        QStringLiteral("-noreset")});
         if (!server_->waitForStarted(5000)) {
             *error = QStringLiteral("Xvfb did not start: ") + server_->errorString();
             return false;
