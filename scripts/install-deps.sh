@@ -10,8 +10,8 @@ packages=(
   fonts-ipafont-gothic fontconfig
   # a real X server, window manager, keyboard and clipboard for the end-to-end tests
   xvfb xauth x11-utils xdotool xclip openbox imagemagick
-  # input methods and Wayland
-  qt6-wayland fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc weston
+  # input methods (and the private session bus fcitx5 is reached on) and Wayland
+  qt6-wayland fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc weston dbus
   # fuzzing and sanitizers
   clang-14 libclang-rt-14-dev llvm-14
   # installation checks and packaging
