@@ -9,7 +9,15 @@
 
 namespace {
 
-void Stop(QProcess& process)
+bool DisplayInUse(int number)
+{
+    return QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
+           QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+}
+
+} // namespace
+
+void XSession::Stop(QProcess& process)
 {
     if (process.state() == QProcess::NotRunning)
         return;
@@ -19,14 +27,6 @@ void Stop(QProcess& process)
         process.waitForFinished(3000);
     }
 }
-
-bool DisplayInUse(int number)
-{
-    return QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
-           QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
-}
-
-} // namespace
 
 XSession::XSession() = default;
 

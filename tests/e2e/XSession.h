@@ -55,6 +55,9 @@ public:
     QString Clipboard();
     void SetClipboard(const QString& text);
 
+    // Ends a process: asks it to terminate, then kills it if it does not.
+    static void Stop(QProcess& process);
+
     // Polls the condition every 20 ms until it holds or the time is up.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 

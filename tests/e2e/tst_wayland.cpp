@@ -30,17 +30,6 @@ const QString program = QStringLiteral(MORAVIN_PROGRAM);
 // frame around the client area is Qt's own decoration.
 const QSize formSize(298, 204);
 
-void Stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
 // Without an event loop, QProcess learns of the end only when asked.
 bool Ended(QProcess& process)
 {
@@ -52,7 +41,7 @@ struct Client {
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
     QString trace;
 
-    ~Client() { Stop(*process); }
+    ~Client() { XSession::Stop(*process); }
 
     const QString& Trace()
     {
@@ -191,7 +180,7 @@ void TestWayland::initTestCase()
 
 void TestWayland::cleanupTestCase()
 {
-    Stop(weston_);
+    XSession::Stop(weston_);
 }
 
 // The session's own environment without anything of X11 and with the private
@@ -331,7 +320,7 @@ void TestWayland::endsWithTheCompositor()
 {
     const std::unique_ptr<Client> moravin = Start(u"wayland"_s);
     QVERIFY2(WaitShown(*moravin), "the window was not shown");
-    Stop(weston_);
+    XSession::Stop(weston_);
     QVERIFY2(XSession::WaitFor(
                  [&] {
                      moravin->Trace();

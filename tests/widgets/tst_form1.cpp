@@ -215,7 +215,6 @@ void TestForm1::calculates()
     QCOMPARE(form.Edit4->text(), QString());
     QCOMPARE(form.Edit1->text(), u"12"_s);
     QCOMPARE(form.Edit3->text(), span);
-    QVERIFY(form.Button1->hasFocus() || !form.isActiveWindow());
 }
 
 void TestForm1::failureChangesNothing_data()
