@@ -18,10 +18,13 @@ int CharacterCount(const AnsiString& text)
     if (text.size() > std::size_t(std::numeric_limits<int>::max()))
         throw EIntOverflow(SIntOverflow);
     const int bytes = int(text.size());
-    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
-    QString wide(units, Qt::Uninitialized);
-    MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, reinterpret_cast<WCHAR*>(wide.data()),
-                        units);
+    // UTF-8 never takes fewer bytes than UTF-16 takes code units. One unit per
+    // byte, and the one the decoder keeps for a sequence carried over, lets it
+    // convert the text in one pass straight into the buffer.
+    const int room = bytes < std::numeric_limits<int>::max() ? bytes + 1 : bytes;
+    QString wide(room, Qt::Uninitialized);
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), bytes,
+                                    reinterpret_cast<WCHAR*>(wide.data()), room));
 
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, wide);
     int count = 0;

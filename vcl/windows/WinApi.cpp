@@ -3,6 +3,7 @@
 #include "vcl/windows/WindowProcedure.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QWidget>
 
 #include <cstring>
@@ -27,14 +28,34 @@ bool SetWindowTextA(HWND window, const char* text)
     return true;
 }
 
+namespace {
+
+// A decoder that turns text into UTF-16 exactly as QString::fromUtf8 does: a
+// leading byte order mark is dropped and a sequence cut off at the end of the
+// input becomes U+FFFD instead of waiting for more bytes.
+QStringDecoder Utf8Decoder()
+{
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+}
+
+} // namespace
+
 int MultiByteToWideChar(UINT codePage, DWORD /*flags*/, const char* multiByte, int multiByteLength,
                         WCHAR* wide, int wideLength)
 {
     if ((codePage != CP_ACP && codePage != CP_UTF8) || !multiByte || multiByteLength < -1)
         return 0;
-    const qsizetype length =
-        multiByteLength == -1 ? qsizetype(std::strlen(multiByte) + 1) : multiByteLength;
-    const QString converted = QString::fromUtf8(multiByte, length);
+    const QByteArrayView input(multiByte, multiByteLength == -1
+                                              ? qsizetype(std::strlen(multiByte) + 1)
+                                              : qsizetype(multiByteLength));
+    QStringDecoder decoder = Utf8Decoder();
+    // A buffer that holds the worst case is decoded into directly: long pasted
+    // headings are converted once, without a second copy.
+    if (wide && wideLength > 0 && wideLength >= decoder.requiredSpace(input.size())) {
+        auto* out = reinterpret_cast<QChar*>(wide);
+        return int(decoder.appendToBuffer(out, input) - out);
+    }
+    const QString converted = decoder.decode(input);
     if (converted.size() > std::numeric_limits<int>::max())
         return 0;
     const int needed = int(converted.size());
