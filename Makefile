@@ -3,10 +3,12 @@
 # suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (preset asan), and each fuzz target for a bounded number of inputs (preset
 # fuzz). The longer fuzz run is described in fuzz/README.md.
+# make bench: the same set-up, then the benchmarks against a bare Qt window
+# (bench/README.md).
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps build run test clean format
+.PHONY: all deps build run test bench clean format
 
 all: build
 
@@ -28,6 +30,9 @@ test: build
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
+
+bench: deps
+	bench/run.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

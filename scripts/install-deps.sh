@@ -16,8 +16,8 @@ packages=(
   clang-14 libclang-rt-14-dev llvm-14
   # installation checks and packaging
   desktop-file-utils appstream dpkg-dev file
-  # benchmarks
-  hyperfine
+  # the benchmark's measuring script
+  python3
 )
 
 missing=()

@@ -163,8 +163,15 @@ void TestForm1::labelsShowTheirWholeCaption()
 
 void TestForm1::japaneseFont()
 {
+    const QString stored = u"ＭＳ Ｐゴシック"_s;
+    QCOMPARE(form_->Font().Name(), stored);
     const QFont font = form_->Edit4->font();
-    QCOMPARE(font.family(), u"ＭＳ Ｐゴシック"_s);
+    // Qt is asked for the stored face where it is installed, else for the
+    // stand-in, so that it never queries fallbacks for a face that is missing.
+    if (QFontDatabase::hasFamily(stored))
+        QCOMPARE(font.family(), stored);
+    else if (QFontDatabase::hasFamily(u"IPAPGothic"_s))
+        QCOMPARE(font.family(), u"IPAPGothic"_s);
     QCOMPARE(font.pixelSize(), 12);
     const QString drawn = QFontInfo(form_->Label4->font()).family();
     QVERIFY2(QFontDatabase::writingSystems(drawn).contains(QFontDatabase::Japanese),

@@ -2,12 +2,14 @@
 
 #include "vcl/application/ErrorText.h"
 #include "vcl/application/InvokeHandler.h"
+#include "vcl/application/XpmResource.h"
 #include "vcl/forms/TForm.h"
 #include "vcl/sysutils/Exception.h"
 #include "vcl/windows/WinApi.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 
@@ -21,13 +23,13 @@ namespace {
 void SetApplicationIcon()
 {
     static const char* const resource = ":/icons/MAINICON.xpm";
-    const QIcon icon(QString::fromLatin1(resource));
-    if (icon.pixmap(QSize(32, 32)).isNull()) {
+    const QImage image = ReadXpmResource(QString::fromLatin1(resource));
+    if (image.isNull()) {
         std::fprintf(stderr, "moravin: the application icon %s is missing or unreadable\n",
                      resource);
         return;
     }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(image)));
 }
 
 } // namespace

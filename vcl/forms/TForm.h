@@ -45,6 +45,8 @@ public:
     void SetProperty(const QString& property, const PropertyValue& value);
     void AdoptControl(TControl* control);
     const std::vector<TControl*>& Controls() const { return controls_; }
+    // The window font as the description gives it; the controls take it.
+    const WindowFont& Font() const { return font_; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

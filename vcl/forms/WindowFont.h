@@ -4,10 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The font of a form as its description gives it. The face name is handed over
-// exactly as stored; where the face is not installed, Qt's font matching takes
-// the Japanese proportional gothics registered here as its stand-ins, so that
-// Japanese captions never fall back to a Latin face.
+// The font of a form as its description gives it. The face name is kept exactly
+// as stored (Name). Where that face is not installed, the font asks Qt for the
+// first installed Japanese proportional gothic in its place, so that Japanese
+// captions never fall back to a Latin face.
 class WindowFont {
 public:
     void SetName(const QString& name);
@@ -16,10 +16,12 @@ public:
     void SetHeight(int height);
     void SetStyle(const QStringList& styles);
 
+    const QString& Name() const { return name_; }
     QFont ToFont() const;
 
 private:
     QString name_;
+    QString face_; // what Qt is asked for
     int height_ = -12;
     QStringList styles_;
 };
