@@ -1,12 +1,10 @@
 #include "SpacingCalculation.h"
 
+#include "GraphemeCount.h"
+
 #include "vcl/sysutils/ErrorClasses.h"
 #include "vcl/sysutils/IntConversion.h"
 #include "vcl/sysutils/ResourceStrings.h"
-#include "vcl/windows/WinApi.h"
-
-#include <QString>
-#include <QTextBoundaryFinder>
 
 #include <cstdint>
 #include <limits>
@@ -17,20 +15,7 @@ int CharacterCount(const AnsiString& text)
         return 0;
     if (text.size() > std::size_t(std::numeric_limits<int>::max()))
         throw EIntOverflow(SIntOverflow);
-    const int bytes = int(text.size());
-    // UTF-8 never takes fewer bytes than UTF-16 takes code units. One unit per
-    // byte, and the one the decoder keeps for a sequence carried over, lets it
-    // convert the text in one pass straight into the buffer.
-    const int room = bytes < std::numeric_limits<int>::max() ? bytes + 1 : bytes;
-    QString wide(room, Qt::Uninitialized);
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), bytes,
-                                    reinterpret_cast<WCHAR*>(wide.data()), room));
-
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, wide);
-    int count = 0;
-    while (graphemes.toNextBoundary() != -1)
-        ++count;
-    return count;
+    return int(GraphemeCount(text));
 }
 
 int TextCharacterCount(const AnsiString& text)

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QStringEncoder>
 
 #include <limits>
 
@@ -54,9 +55,17 @@ void TEdit::focusOutEvent(QFocusEvent* event)
     ShowSelection(false);
 }
 
+// The field's text as 8-bit UTF-8, encoded straight into the string that is
+// returned: a long pasted heading is not first built as a byte array and then
+// copied. A lone surrogate, which has no UTF-8 form, becomes U+FFFD.
 AnsiString TEdit::Text() const
 {
-    return text().toStdString();
+    const QString wide = text();
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    AnsiString narrow(std::size_t(encoder.requiredSpace(wide.size())), '\0');
+    char* end = encoder.appendToBuffer(narrow.data(), wide);
+    narrow.resize(std::size_t(end - narrow.data()));
+    return narrow;
 }
 
 void TEdit::SetText(const AnsiString& text)
