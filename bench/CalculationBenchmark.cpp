@@ -63,10 +63,15 @@ void CalculationBenchmark::calculate_data()
     QTest::addColumn<int>("characters");
     QTest::addColumn<QString>("spacing"); // for the span of 28 the form starts with
 
+    // 300,000 and 3,000,000 show how the cost grows on either side of 1,000,000,
+    // once the text no longer fits the CPU caches.
+
     QTest::newRow("10") << 10 << QStringLiteral("2000");
     QTest::newRow("1000") << 1000 << QStringLiteral("-972");
     QTest::newRow("100000") << 100000 << QStringLiteral("-999");
+    QTest::newRow("300000") << 300000 << QStringLiteral("-999");
     QTest::newRow("1000000") << 1000000 << QStringLiteral("-999");
+    QTest::newRow("3000000") << 3000000 << QStringLiteral("-999");
 }
 
 void CalculationBenchmark::calculate()
