@@ -40,14 +40,15 @@ QString InstalledFace(const QString& name)
 void WindowFont::SetName(const QString& name)
 {
     name_ = name;
-    face_ = name_.isEmpty() ? name_ : InstalledFace(name_);
-    // With none of the stand-ins installed, Qt's own matching gets the name
-    // and the stand-ins to choose from, in case one turns up under another name.
-    if (face_.isEmpty()) {
-        face_ = name_;
-        if (QFont::substitutes(name_).isEmpty())
-            QFont::insertSubstitutions(name_, JapaneseGothics());
-    }
+    face_ = name;
+    if (name.isEmpty())
+        return;
+    if (const QString installed = InstalledFace(name); !installed.isEmpty())
+        face_ = installed;
+    else if (QFont::substitutes(name).isEmpty())
+        // With none of the stand-ins installed, Qt's own matching gets the name
+        // and the stand-ins to choose from, in case one turns up under another name.
+        QFont::insertSubstitutions(name, JapaneseGothics());
 }
 
 void WindowFont::SetHeight(int height)

@@ -28,18 +28,6 @@ bool SetWindowTextA(HWND window, const char* text)
     return true;
 }
 
-namespace {
-
-// A decoder that turns text into UTF-16 exactly as QString::fromUtf8 does: a
-// leading byte order mark is dropped and a sequence cut off at the end of the
-// input becomes U+FFFD instead of waiting for more bytes.
-QStringDecoder Utf8Decoder()
-{
-    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-}
-
-} // namespace
-
 int MultiByteToWideChar(UINT codePage, DWORD /*flags*/, const char* multiByte, int multiByteLength,
                         WCHAR* wide, int wideLength)
 {
@@ -48,7 +36,9 @@ int MultiByteToWideChar(UINT codePage, DWORD /*flags*/, const char* multiByte, i
     const QByteArrayView input(multiByte, multiByteLength == -1
                                               ? qsizetype(std::strlen(multiByte) + 1)
                                               : qsizetype(multiByteLength));
-    QStringDecoder decoder = Utf8Decoder();
+    // Decodes as QString::fromUtf8 does: a leading byte order mark is dropped and
+    // a sequence cut off at the end becomes U+FFFD instead of waiting for more.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     // A buffer that holds the worst case is decoded into directly: long pasted
     // headings are converted once, without a second copy.
     if (wide && wideLength > 0 && wideLength >= decoder.requiredSpace(input.size())) {
