@@ -182,6 +182,17 @@ QList<int> XSession::FrameExtents(const QString& window)
     return extents;
 }
 
+bool XSession::Activate(const QString& window)
+{
+    if (!WaitFor([&] { return FrameExtents(window).size() == 4; }))
+        return false;
+    Tool(QStringLiteral("xdotool"),
+         {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+    return WaitFor([&] {
+        return Tool(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}) == window;
+    });
+}
+
 QString XSession::WindowClass(const QString& window)
 {
     return Tool(QStringLiteral("xprop"),

@@ -50,6 +50,10 @@ public:
 
     // left, right, top, bottom of the frame the window manager put around it.
     QList<int> FrameExtents(const QString& window);
+    // Gives the window the focus once the window manager has framed it (a
+    // request made before is lost, and the keys after it with it). Returns
+    // false when the window did not become the active one.
+    bool Activate(const QString& window);
     QString WindowClass(const QString& window);
 
     QString Clipboard();

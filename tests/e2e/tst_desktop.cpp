@@ -44,7 +44,7 @@ void TestDesktop::initTestCase()
     window_ = WindowsOf(moravin_).first();
     QVERIFY2(XSession::WaitFor([&] { return session_.FrameExtents(window_).size() == 4; }),
              "openbox did not frame the window");
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, window_});
+    QVERIFY(session_.Activate(window_));
 }
 
 void TestDesktop::Keys(const QStringList& keys)
@@ -114,12 +114,12 @@ void TestDesktop::oneCharacterShowsTheErrorBox()
     windows.removeAll(window_);
     const QString box = windows.first();
     QCOMPARE(session_.Clipboard(), u"unchanged"_s);
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, box});
+    QVERIFY(session_.Activate(box));
     Keys({u"Return"_s});
     QVERIFY2(XSession::WaitFor([&] { return WindowsOf(moravin_).size() == 1; }),
              "the error box did not close");
     // The focus is back on the calculate button; the text field kept its "x".
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, window_});
+    QVERIFY(session_.Activate(window_));
     Keys({u"shift+Tab"_s});
     QCOMPARE(CopyField(), u"x"_s);
     QCOMPARE(moravin_->state(), QProcess::Running);

@@ -73,18 +73,22 @@ bool HasPlugin(const QString& file)
                          u"/platforminputcontexts/"_s + file);
 }
 
-// The first of the tools that is not installed, or an empty string.
-QString Missing(const QStringList& executables, const QStringList& files)
+// Why an input method cannot be tried here: the first of its tools that is not
+// installed, or Qt's input-context plugin for it missing; an empty string when
+// everything is there.
+QString Unavailable(const QStringList& executables, const QStringList& files, const QString& plugin,
+                    const QString& pluginMissing)
 {
+    const QString install = u" is not installed (scripts/install-deps.sh installs it)"_s;
     for (const QString& name : executables) {
         if (QStandardPaths::findExecutable(name).isEmpty())
-            return name;
+            return name + install;
     }
     for (const QString& file : files) {
         if (!QFile::exists(file))
-            return file;
+            return file + install;
     }
-    return {};
+    return HasPlugin(plugin) ? QString() : pluginMissing;
 }
 
 // What is typed with the input method on, what the Enter that follows confirms
@@ -277,10 +281,7 @@ QProcess* TestInputMethod::StartProgram(const QString& module)
     });
     if (!shown || windows.isEmpty())
         return nullptr;
-    const QString window = windows.first();
-    XSession::WaitFor([&] { return session_.FrameExtents(window).size() == 4; });
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, window});
-    return moravin_;
+    return session_.Activate(windows.first()) ? moravin_ : nullptr;
 }
 
 void TestInputMethod::Keys(const QStringList& keys)
@@ -351,13 +352,13 @@ void TestInputMethod::cleanup()
 // hiragana.
 void TestInputMethod::fcitx5()
 {
-    const QString missing =
-        Missing({u"fcitx5"_s, u"fcitx5-remote"_s, u"dbus-daemon"_s, u"dbus-send"_s, u"setsid"_s},
-                {u"/usr/share/fcitx5/addon/mozc.conf"_s, u"/usr/lib/mozc/mozc_server"_s});
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(missing + u" is not installed (scripts/install-deps.sh installs it)"_s));
-    if (!HasPlugin(u"libfcitx5platforminputcontextplugin.so"_s))
-        QSKIP("Qt's input-context plugin for fcitx5 is not installed (fcitx5-frontend-qt6)");
+    const QString unavailable = Unavailable(
+        {u"fcitx5"_s, u"fcitx5-remote"_s, u"dbus-daemon"_s, u"dbus-send"_s, u"setsid"_s},
+        {u"/usr/share/fcitx5/addon/mozc.conf"_s, u"/usr/lib/mozc/mozc_server"_s},
+        u"libfcitx5platforminputcontextplugin.so"_s,
+        u"Qt's input-context plugin for fcitx5 is not installed (fcitx5-frontend-qt6)"_s);
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
 
     QString error;
     QVERIFY2(PrepareHome(u"fcitx5"_s, &error), qPrintable(error));
@@ -431,13 +432,13 @@ void TestInputMethod::fcitx5()
 // 半角/全角 (Zenkaku_Hankaku) switches it to hiragana.
 void TestInputMethod::ibus()
 {
-    const QString missing =
-        Missing({u"ibus-daemon"_s, u"ibus"_s, u"setsid"_s},
-                {u"/usr/share/ibus/component/mozc.xml"_s, u"/usr/lib/mozc/mozc_server"_s});
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(missing + u" is not installed (scripts/install-deps.sh installs it)"_s));
-    if (!HasPlugin(u"libibusplatforminputcontextplugin.so"_s))
-        QSKIP("Qt's input-context plugin for IBus is not installed (libqt6gui6)");
+    const QString unavailable =
+        Unavailable({u"ibus-daemon"_s, u"ibus"_s, u"setsid"_s},
+                    {u"/usr/share/ibus/component/mozc.xml"_s, u"/usr/lib/mozc/mozc_server"_s},
+                    u"libibusplatforminputcontextplugin.so"_s,
+                    u"Qt's input-context plugin for IBus is not installed (libqt6gui6)"_s);
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
 
     QString error;
     QVERIFY2(PrepareHome({}, &error), qPrintable(error));

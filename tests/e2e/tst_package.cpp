@@ -287,12 +287,13 @@ void TestPackage::installedProgramRunsToItsWindow()
     QVERIFY2(!wmClass.isEmpty(), "the desktop entry has no StartupWMClass");
     QCOMPARE(session.WindowClass(windows.first()), u"\"moravin\", \"%1\""_s.arg(wmClass));
 
-    session.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, windows.first()});
+    QVERIFY(session.Activate(windows.first()));
     session.Tool(u"xdotool"_s, {u"key"_s, u"alt+F4"_s});
     QVERIFY2(XSession::WaitFor([&] {
                  return moravin->waitForFinished(10) || moravin->state() == QProcess::NotRunning;
              }),
-             "the installed program did not end on Alt+F4");
+             qPrintable(u"the installed program did not end on Alt+F4; its standard error: "_s +
+                        QString::fromUtf8(moravin->readAllStandardError())));
     QCOMPARE(moravin->exitStatus(), QProcess::NormalExit);
     QCOMPARE(moravin->exitCode(), 0);
 }

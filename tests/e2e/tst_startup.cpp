@@ -61,7 +61,7 @@ void TestStartup::closingEndsWithCodeZero()
              }),
              "the window did not appear");
     const QString window = windows.first();
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, window});
+    QVERIFY(session_.Activate(window));
     if (way == u"button") {
         // The middle of 終了, at 224, 144, 57 × 25 in the client area.
         session_.Tool(u"xdotool"_s, {u"mousemove"_s, u"--window"_s, window, u"252"_s, u"156"_s,
@@ -96,7 +96,7 @@ void TestStartup::missingFormDescription()
              }),
              "the application-error box did not appear");
     QVERIFY(session_.Windows(u"moravin"_s, moravin->processId()).isEmpty());
-    session_.Tool(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boxes.first()});
+    QVERIFY(session_.Activate(boxes.first()));
     session_.Tool(u"xdotool"_s, {u"key"_s, u"Return"_s});
     QVERIFY2(Finished(moravin), "the program did not end after the box was closed");
     QCOMPARE(moravin->exitCode(), 1);
